@@ -1,9 +1,17 @@
 #include "model/ChoiceList.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cctype>
 
 namespace {
+
+// Revisions are drawn from one counter, so no two item states of any two lists share one:
+// a viewer that saw revision r of some list can never mistake another state for it.
+uint64_t NextRevision() {
+    static std::atomic<uint64_t> counter{0};
+    return ++counter;
+}
 
 // Text order with case ignored; the sorted list only ever receives short digit strings.
 bool ComesAfter(const std::string& a, const std::string& b) {
@@ -16,18 +24,18 @@ bool ComesAfter(const std::string& a, const std::string& b) {
 } // namespace
 
 CChoiceList::CChoiceList(std::vector<std::string> items, Order order)
-    : m_items(std::move(items)), m_order(order) {}
+    : m_items(std::move(items)), m_order(order), m_nItemsRevision(NextRevision()) {}
 
 CChoiceList::CChoiceList(const CChoiceList& other)
     : m_items(other.m_items), m_nCurSel(other.m_nCurSel), m_bEnabled(other.m_bEnabled),
-      m_order(other.m_order), m_nItemsRevision(other.m_nItemsRevision) {}
+      m_order(other.m_order), m_nItemsRevision(NextRevision()) {}
 
 CChoiceList& CChoiceList::operator=(const CChoiceList& other) {
     if (this != &other) {
         m_items = other.m_items;
         m_bEnabled = other.m_bEnabled;
         m_order = other.m_order;
-        m_nItemsRevision = other.m_nItemsRevision;
+        m_nItemsRevision = NextRevision();
         SetCurrent(other.m_nCurSel);
     }
     return *this;
@@ -35,12 +43,12 @@ CChoiceList& CChoiceList::operator=(const CChoiceList& other) {
 
 void CChoiceList::Reset() {
     m_items.clear();
-    ++m_nItemsRevision;
+    m_nItemsRevision = NextRevision();
     SetCurrent(-1);
 }
 
 void CChoiceList::Add(const std::string& text) {
-    ++m_nItemsRevision;
+    m_nItemsRevision = NextRevision();
     if (m_order == Order::Sorted) {
         auto pos = std::find_if(m_items.begin(), m_items.end(),
                                 [&](const std::string& item) { return ComesAfter(item, text); });

@@ -27,7 +27,8 @@ public:
 
     bool IsSorted() const { return m_order == Order::Sorted; }
     const std::vector<std::string>& Items() const { return m_items; }
-    // Grows whenever the items are touched, so a viewer can skip comparing unchanged lists.
+    // Changes whenever the items are touched (copies included) and is never shared by two
+    // item states, so a viewer can skip comparing a list whose revision it has seen.
     uint64_t GetItemsRevision() const { return m_nItemsRevision; }
 
     // Ties an integer to the current index: every change of the selection writes it too,

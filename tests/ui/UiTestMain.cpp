@@ -1,0 +1,5 @@
+#include "GuiTestMain.h"
+
+int main(int argc, char** argv) {
+    return RunGuiTests(argc, argv, QStringLiteral("Orvane_Calc"));
+}

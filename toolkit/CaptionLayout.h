@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QFont>
+#include <QStringList>
+
+// How a static caption is set in its box: broken into lines at blanks (a "\n" always starts a
+// new line), one font height per line, as dialog texts have always been set. When the text
+// needs more lines than the box holds, or a single word is wider than the box, the font is
+// stepped down until everything shows, so no caption is ever cut off.
+struct CCaptionLayout {
+    QFont font;
+    QStringList lines;
+    bool bFits = false; // false only when even the smallest font cannot show it all
+};
+
+CCaptionLayout LayOutCaption(const QString& text, const QFont& font, int nWidth, int nHeight);
+
+// Greedy line breaking at blanks within nWidth pixels of font.
+QStringList WrapAtBlanks(const QString& text, const QFont& font, int nWidth);

@@ -1,0 +1,5 @@
+#include "ui/AboutDlg.h"
+
+#include "ui/AboutTemplate.h"
+
+CAboutDlg::CAboutDlg(QWidget* pParent) : CForm(AboutTemplate(), pParent) {}
