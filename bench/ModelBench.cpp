@@ -4,6 +4,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <chrono>
+
 namespace {
 
 void Pick(CCapacityModel& m, CChoiceList CCapacityModel::*list, void (CCapacityModel::*event)(),
@@ -61,6 +63,22 @@ void BM_ProductAvloIvrelAndBack(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ProductAvloIvrelAndBack);
+
+// Each direction alone; the way back is made untimed (manual time, so no pause overhead).
+void BM_ProductOneWay(benchmark::State& state, int32_t from, int32_t to) {
+    CCapacityModel m;
+    m.StartUp();
+    for (auto _ : state) {
+        Pick(m, &CCapacityModel::m_listProduct, &CCapacityModel::OnProductChanged, from);
+        const auto start = std::chrono::steady_clock::now();
+        Pick(m, &CCapacityModel::m_listProduct, &CCapacityModel::OnProductChanged, to);
+        const auto end = std::chrono::steady_clock::now();
+        benchmark::DoNotOptimize(m.m_nMaxCalls);
+        state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    }
+}
+BENCHMARK_CAPTURE(BM_ProductOneWay, AvloToIvrel, 0, 8)->UseManualTime();
+BENCHMARK_CAPTURE(BM_ProductOneWay, IvrelToAvlo, 8, 0)->UseManualTime();
 
 struct ListPick {
     const char* name;

@@ -22,6 +22,8 @@ public:
     bool UpdateData(bool bSaveAndValidate) override { return CForm::UpdateData(bSaveAndValidate); }
     void OnLanguageChanged() override;
 
+    QIcon OnQueryDragIcon() const override;
+
     const CCapacityModel& Model() const { return m_model; }
     const std::map<int, QString>& LabelTexts() const { return m_strLabels; }
 
@@ -33,7 +35,6 @@ protected:
     QBrush OnCtlColor(CCtlColor& dc, QWidget* pControl, ControlKind kind) override;
     void OnSysCommand(unsigned nID, intptr_t lParam) override;
     void OnPaint(QPainter& painter) override;
-    QIcon OnQueryDragIcon() const override;
 
 private:
     void UpdateAccessibleNames();

@@ -1,0 +1,26 @@
+// The start-up baseline: the least a Qt Widgets program does to put an empty dialog of the
+// main form's size on screen. Ends after its first painted frame.
+//   empty_dialog [width height]
+// The size defaults to what the main form gets with Liberation Sans 8 pt; the runner passes
+// the size the probe reported, so both windows always have the same area to paint.
+#include "bench/FirstFrame.h"
+
+#include <QApplication>
+#include <QDialog>
+
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    int width = 543;
+    int height = 642;
+    if (argc >= 3) {
+        width = std::atoi(argv[1]);
+        height = std::atoi(argv[2]);
+    }
+    QDialog dialog;
+    dialog.setFixedSize(width, height);
+    new CFirstFrame(&dialog, [] { QCoreApplication::quit(); });
+    dialog.show();
+    return QApplication::exec();
+}
