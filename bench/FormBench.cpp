@@ -8,6 +8,10 @@
 //
 // Only the pick and its repaint are timed (manual time); putting the form back into the
 // starting state and letting the event loop run in between are not.
+//
+// On a loaded machine the times say little; the instruction counts do not depend on load:
+//   valgrind --tool=callgrind --collect-atstart=no form_bench --benchmark_filter=...
+// counts the timed parts only (divide by the iterations the run reports).
 #include "ui/Orvane_CalcDlg.h"
 
 #include <QApplication>
@@ -19,9 +23,16 @@
 
 #include <benchmark/benchmark.h>
 
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#define ORVANE_HAVE_CALLGRIND 1
+#endif
+
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -77,14 +88,39 @@ void Settle() {
     QCoreApplication::processEvents();
 }
 
-// Times work plus one repaint of the whole form.
-template <typename Work> bool TimedWithRepaint(benchmark::State& state, Work&& work) {
+// Starts or stops callgrind's counting; nothing outside callgrind.
+void ToggleCount() {
+#ifdef ORVANE_HAVE_CALLGRIND
+    CALLGRIND_TOGGLE_COLLECT;
+#endif
+}
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Times work plus one repaint of the whole form. Then, untimed for the iteration, times one
+// more repaint of the form as it now stands: the floor measured in the same moments as the
+// pick, so a change in the machine's load moves both alike. Reported as the "floor" counter.
+struct CFloor {
+    double seconds = 0;
+};
+template <typename Work>
+bool TimedWithRepaint(benchmark::State& state, CFloor& floor, Work&& work) {
+    ToggleCount();
     const auto start = std::chrono::steady_clock::now();
     const bool bOk = work();
     Form().repaint();
-    const auto end = std::chrono::steady_clock::now();
-    state.SetIterationTime(std::chrono::duration<double>(end - start).count());
+    state.SetIterationTime(SecondsSince(start));
+    ToggleCount();
+    const auto floorStart = std::chrono::steady_clock::now();
+    Form().repaint();
+    floor.seconds += SecondsSince(floorStart);
     return bOk;
+}
+
+void ReportFloor(benchmark::State& state, const CFloor& floor) {
+    state.counters["floor"] = benchmark::Counter(floor.seconds, benchmark::Counter::kAvgIterations);
 }
 
 // The start-up state: Avlo, every mix at 0, English.
@@ -110,9 +146,13 @@ void BM_RepaintUnchanged(benchmark::State& state) {
         state.SkipWithError("could not reach the start-up state");
         return;
     }
-    Settle();
     for (auto _ : state) {
-        TimedWithRepaint(state, [] { return true; });
+        Settle();
+        ToggleCount();
+        const auto start = std::chrono::steady_clock::now();
+        Form().repaint();
+        state.SetIterationTime(SecondsSince(start));
+        ToggleCount();
     }
 }
 
@@ -123,18 +163,20 @@ void BM_ProductAvloToIvrel(benchmark::State& state) {
         state.SkipWithError("could not reach the start-up state");
         return;
     }
+    CFloor floor;
     for (auto _ : state) {
         if (!Pick(kProductId, kAvlo)) {
             state.SkipWithError("no Avlo row");
             break;
         }
         Settle();
-        TimedWithRepaint(state, [] { return Pick(kProductId, kIvrel); });
+        TimedWithRepaint(state, floor, [] { return Pick(kProductId, kIvrel); });
         if (RowsOf(kAaId) != 401 || RowsOf(kVirtualExtId) != 401) {
             state.SkipWithError("Ivrel does not offer 401 AA and extension rows");
             break;
         }
     }
+    ReportFloor(state, floor);
 }
 
 void BM_ProductIvrelToAvlo(benchmark::State& state) {
@@ -142,14 +184,16 @@ void BM_ProductIvrelToAvlo(benchmark::State& state) {
         state.SkipWithError("could not reach the start-up state");
         return;
     }
+    CFloor floor;
     for (auto _ : state) {
         if (!Pick(kProductId, kIvrel) || RowsOf(kVirtualExtId) != 401) {
             state.SkipWithError("Ivrel does not offer 401 extension rows");
             break;
         }
         Settle();
-        TimedWithRepaint(state, [] { return Pick(kProductId, kAvlo); });
+        TimedWithRepaint(state, floor, [] { return Pick(kProductId, kAvlo); });
     }
+    ReportFloor(state, floor);
 }
 
 void BM_ClearOnIvrel(benchmark::State& state) {
@@ -157,13 +201,14 @@ void BM_ClearOnIvrel(benchmark::State& state) {
         state.SkipWithError("could not reach the start-up state");
         return;
     }
+    CFloor floor;
     for (auto _ : state) {
         if (!FullIvrel()) {
             state.SkipWithError("could not build the full mix");
             break;
         }
         Settle();
-        TimedWithRepaint(state, [] {
+        TimedWithRepaint(state, floor, [] {
             Form().Button(kClearId)->click();
             return true;
         });
@@ -172,6 +217,7 @@ void BM_ClearOnIvrel(benchmark::State& state) {
             break;
         }
     }
+    ReportFloor(state, floor);
 }
 
 // At the full mix, alternately the mix's own row and the last row the list offers: the
@@ -188,17 +234,17 @@ void BM_PickVirtualExtAtFullMix(benchmark::State& state) {
         return;
     }
     bool bLast = false;
+    CFloor floor;
     for (auto _ : state) {
         bLast = !bLast;
         const int row = bLast ? lastRow : mixRow;
         Settle();
-        if (!TimedWithRepaint(state, [row] { return Pick(kVirtualExtId, row); })) {
+        if (!TimedWithRepaint(state, floor, [row] { return Pick(kVirtualExtId, row); })) {
             state.SkipWithError("the row went missing");
             break;
         }
     }
-    // Leave the form as the next benchmark expects to find it: at the mix.
-    Pick(kVirtualExtId, mixRow);
+    ReportFloor(state, floor);
 }
 
 // Not one of the picks above, but every caption on the form changes with it.
@@ -208,30 +254,51 @@ void BM_PickLanguage(benchmark::State& state) {
         return;
     }
     int language = 0;
+    CFloor floor;
     for (auto _ : state) {
         language = 1 - language;
         Settle();
-        if (!TimedWithRepaint(state, [language] { return Pick(kLanguageId, language); })) {
+        if (!TimedWithRepaint(state, floor, [language] { return Pick(kLanguageId, language); })) {
             state.SkipWithError("no such language row");
             break;
         }
     }
-    Pick(kLanguageId, 0);
+    ReportFloor(state, floor);
 }
 
-void RegisterAll() {
-    // Clear restores a thirteen-pick mix untimed before each iteration: fewer iterations.
-    benchmark::RegisterBenchmark("Form/RepaintUnchanged", BM_RepaintUnchanged)->UseManualTime();
-    benchmark::RegisterBenchmark("Form/ProductAvloToIvrel", BM_ProductAvloToIvrel)
-        ->UseManualTime();
-    benchmark::RegisterBenchmark("Form/ProductIvrelToAvlo", BM_ProductIvrelToAvlo)
-        ->UseManualTime();
-    benchmark::RegisterBenchmark("Form/ClearOnIvrel", BM_ClearOnIvrel)
-        ->UseManualTime()
-        ->Iterations(40);
-    benchmark::RegisterBenchmark("Form/PickVirtualExtAtFullMix", BM_PickVirtualExtAtFullMix)
-        ->UseManualTime();
-    benchmark::RegisterBenchmark("Form/PickLanguage", BM_PickLanguage)->UseManualTime();
+// nFixed > 0: exactly that many iterations each (for counting instructions), else as many as
+// the minimum time needs, and 40 for Clear, which rebuilds a thirteen-pick mix untimed first.
+void RegisterAll(int nFixed) {
+    const auto add = [nFixed](const char* name, void (*fn)(benchmark::State&), int nDefault) {
+        benchmark::internal::Benchmark* pBench = benchmark::RegisterBenchmark(name, fn);
+        pBench->UseManualTime();
+        if (nFixed > 0 || nDefault > 0) {
+            pBench->Iterations(nFixed > 0 ? nFixed : nDefault);
+        }
+    };
+    add("Form/RepaintUnchanged", BM_RepaintUnchanged, 0);
+    add("Form/ProductAvloToIvrel", BM_ProductAvloToIvrel, 0);
+    add("Form/ProductIvrelToAvlo", BM_ProductIvrelToAvlo, 0);
+    add("Form/ClearOnIvrel", BM_ClearOnIvrel, 40);
+    add("Form/PickVirtualExtAtFullMix", BM_PickVirtualExtAtFullMix, 0);
+    add("Form/PickLanguage", BM_PickLanguage, 0);
+}
+
+// Takes --fixed_iterations=N out of argv.
+int TakeFixedIterations(int& argc, char** argv) {
+    constexpr std::string_view kFlag = "--fixed_iterations=";
+    int nFixed = 0;
+    int nKept = 0;
+    for (int i = 0; i < argc; ++i) {
+        const std::string_view arg(argv[i]);
+        if (i > 0 && arg.substr(0, kFlag.size()) == kFlag) {
+            nFixed = std::atoi(argv[i] + kFlag.size());
+        } else {
+            argv[nKept++] = argv[i];
+        }
+    }
+    argc = nKept;
+    return nFixed;
 }
 
 // The offscreen platform says this on every show; it tells us nothing here.
@@ -261,13 +328,14 @@ bool WaitExposed(QWidget& window) {
 } // namespace
 
 int main(int argc, char** argv) {
+    const int nFixed = TakeFixedIterations(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) {
         return 1;
     }
     g_previousHandler = qInstallMessageHandler(DropPlatformChatter);
     QApplication app(argc, argv);
-    RegisterAll();
+    RegisterAll(nFixed);
 
     // The benchmarks run inside the form's modal loop, after its real start-up path.
     COrvane_CalcDlg form;

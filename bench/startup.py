@@ -5,8 +5,10 @@ Each run spawns one program and measures, from just before the spawn:
   - first paint: the CLOCK_MONOTONIC time the child prints after its first painted frame,
   - total: until the child has exited and been reaped,
   - peak resident memory of the child (wait4's ru_maxrss).
-The two programs alternate (ABBA order, so a trend in the machine's load hits both alike),
-after one discarded warm-up run each. Writes the runs and their summaries as JSON.
+The programs take turns in a rotating order (so a trend in the machine's load hits them
+alike), after one discarded warm-up run each. Besides the probe and the baseline, the
+baseline is also run with --font (starting the font system before its frame), to show how
+much of the difference any window with text pays. Writes the runs and their summaries as JSON.
 """
 import argparse
 import json
@@ -89,16 +91,23 @@ def main():
     programs = {
         "probe": (options.probe, []),
         "baseline": (options.baseline, size),
+        # For comparison only: the baseline plus starting the font system before its frame.
+        "baseline_font": (options.baseline, size + ["--font"]),
     }
+    run_once(options.baseline, size + ["--font"], env)
     runs = {name: [] for name in programs}
+    names = list(programs)
     for i in range(options.runs):
-        order = ["probe", "baseline"] if i % 2 == 0 else ["baseline", "probe"]
+        # Rotating and reversing the order, so no program always runs after the same one.
+        order = names[i % len(names):] + names[:i % len(names)]
+        if (i // len(names)) % 2:
+            order.reverse()
         for name in order:
             path, args = programs[name]
             runs[name].append(run_once(path, args, env))
 
     sizes = {name: runs[name][0]["size"] for name in runs}
-    if sizes["probe"] != sizes["baseline"]:
+    if len({tuple(s) for s in sizes.values()}) != 1:
         sys.exit(f"startup: the windows differ in size: {sizes}")
 
     result = {"runs_each": options.runs, "size": sizes["probe"], "programs": {}}

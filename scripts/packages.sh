@@ -28,7 +28,7 @@ ensure_packages() {
 
 # What building and testing the program needs.
 BUILD_PACKAGES=(cmake ninja-build g++ libgtest-dev qt6-base-dev
-    libgl-dev fonts-liberation2)
+    libgl-dev fonts-liberation2 desktop-file-utils)
 
 ROOT_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 JOBS="${JOBS:-2}"

@@ -1,5 +1,7 @@
 #include "FormDriver.h"
 
+#include "ui/MainFormBindings.h"
+
 #include <QAbstractItemView>
 #include <QGroupBox>
 #include <QLabel>
@@ -42,6 +44,17 @@ void PickRowByKeys(QComboBox* combo, int row) {
 
 QString Caption(const CForm& form, int id) {
     return form.ItemText(id);
+}
+
+void ApplyToModel(CCapacityModel& model, int id, int row) {
+    for (const MainFormBindings::ListBinding& binding : MainFormBindings::kLists) {
+        if (binding.id == id) {
+            (model.*binding.list).SetCurSel(row);
+            if (binding.event != nullptr) {
+                (model.*binding.event)();
+            }
+        }
+    }
 }
 
 } // namespace drive

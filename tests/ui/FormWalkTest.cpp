@@ -23,17 +23,6 @@ uint64_t WalkLength() {
     return text != nullptr ? std::strtoull(text, nullptr, 10) : 2000;
 }
 
-void ApplyToReference(CCapacityModel& model, int id, int row) {
-    for (const ListBinding& binding : kLists) {
-        if (binding.id == id) {
-            (model.*binding.list).SetCurSel(row);
-            if (binding.event != nullptr) {
-                (model.*binding.event)();
-            }
-        }
-    }
-}
-
 } // namespace
 
 // Thousands of seeded picks a user can make, through the real widgets; after every one the
@@ -57,7 +46,7 @@ TEST(FormWalk, FormAlwaysShowsTheModelsWholeState) {
                 }
                 const int row = static_cast<int>(rng() % static_cast<uint64_t>(combo->count()));
                 drive::PickRow(combo, row);
-                ApplyToReference(reference, binding.id, row);
+                drive::ApplyToModel(reference, binding.id, row);
             }
             ASSERT_EQ(ModelStateDifference(dlg.Model(), reference), QString()) << "step " << step;
             ASSERT_EQ(FormStateDifference(dlg), QString()) << "step " << step;

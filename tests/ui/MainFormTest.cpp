@@ -40,18 +40,6 @@ struct UserPick {
     int row;
 };
 
-// The same pick applied straight to a reference model, as the form is meant to apply it.
-void ApplyToReference(CCapacityModel& model, const UserPick& pick) {
-    for (const ListBinding& binding : kLists) {
-        if (binding.id == pick.id) {
-            (model.*binding.list).SetCurSel(pick.row);
-            if (binding.event != nullptr) {
-                (model.*binding.event)();
-            }
-        }
-    }
-}
-
 } // namespace
 
 TEST(MainForm, OpensWithTheEnglishSetForAvlo) {
@@ -103,7 +91,7 @@ TEST(MainForm, PicksRunTheirEventAndTheFormShowsTheState) {
             SCOPED_TRACE(testing::Message() << "pick " << pick.row << " in " << pick.id);
             PickRow(List(dlg, pick.id), pick.row);
             ++nPicks;
-            ApplyToReference(reference, pick);
+            drive::ApplyToModel(reference, pick.id, pick.row);
             ASSERT_EQ(dlg.m_nPicks, nPicks);
             ASSERT_EQ(ModelStateDifference(dlg.Model(), reference), QString());
             ASSERT_EQ(FormStateDifference(dlg), QString());
