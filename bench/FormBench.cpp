@@ -9,9 +9,9 @@
 // Only the pick and its repaint are timed (manual time); putting the form back into the
 // starting state and letting the event loop run in between are not.
 //
-// On a loaded machine the times say little; the instruction counts do not depend on load:
-//   valgrind --tool=callgrind --collect-atstart=no form_bench --benchmark_filter=...
-// counts the timed parts only (divide by the iterations the run reports).
+// On a loaded machine the times say little; instruction counts do not depend on the load:
+//   valgrind --tool=callgrind --collect-atstart=no form_bench --fixed_iterations=N
+// (with --benchmark_filter=...) counts the timed parts only, over exactly N iterations.
 #include "ui/Orvane_CalcDlg.h"
 
 #include <QApplication>

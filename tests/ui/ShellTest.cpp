@@ -176,6 +176,16 @@ TEST(Shell, WindowIconAndMinimisedPicture) {
         EXPECT_FALSE(dlg.windowIcon().isNull());
         EXPECT_FALSE(dlg.OnQueryDragIcon().isNull());
         EXPECT_TRUE(dlg.windowIcon().availableSizes().contains(QSize(16, 16)));
+        // The emblem and the rule on the form, at their own pixel sizes.
+        QList<QSize> pictures;
+        for (QLabel* label : dlg.findChildren<QLabel*>()) {
+            if (!label->pixmap().isNull()) {
+                pictures.append(label->pixmap().size());
+            }
+        }
+        EXPECT_EQ(pictures.size(), 2);
+        EXPECT_TRUE(pictures.contains(QSize(32, 32)));
+        EXPECT_TRUE(pictures.contains(QSize(81, 21)));
         dlg.EndDialog(CForm::kCancel);
     });
 }
