@@ -26,6 +26,11 @@ QStringList WrapAtBlanks(const QString& text, const QFont& font, int nWidth) {
     const QFontMetrics fm(font);
     QStringList lines;
     for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        // Most captions fit on one line: one measurement instead of one per word.
+        if (fm.horizontalAdvance(paragraph) <= nWidth) {
+            lines.append(paragraph);
+            continue;
+        }
         QString line;
         bool bFirst = true;
         for (const QString& word : paragraph.split(QLatin1Char(' '))) {
@@ -64,4 +69,19 @@ CCaptionLayout LayOutCaption(const QString& text, const QFont& font, int nWidth,
         }
     }
     return layout;
+}
+
+const CCaptionLayout& CCaptionLayoutCache::Get(const QString& text, const QFont& font, int nWidth,
+                                               int nHeight) {
+    if (!m_bValid || nWidth != m_nWidth || nHeight != m_nHeight || text != m_text ||
+        font != m_font) {
+        m_layout = LayOutCaption(text, font, nWidth, nHeight);
+        m_text = text;
+        m_font = font;
+        m_nWidth = nWidth;
+        m_nHeight = nHeight;
+        m_bValid = true;
+        ++m_nGeneration;
+    }
+    return m_layout;
 }

@@ -17,3 +17,22 @@ CCaptionLayout LayOutCaption(const QString& text, const QFont& font, int nWidth,
 
 // Greedy line breaking at blanks within nWidth pixels of font.
 QStringList WrapAtBlanks(const QString& text, const QFont& font, int nWidth);
+
+// The last layout, kept while text, font and box stay the same. Controls paint far more
+// often than their captions change, and a layout measures every word again (at every
+// smaller size too, when the caption does not fit).
+class CCaptionLayoutCache {
+public:
+    const CCaptionLayout& Get(const QString& text, const QFont& font, int nWidth, int nHeight);
+    // Changes whenever Get made a new layout, for values a caller derives from it.
+    unsigned Generation() const { return m_nGeneration; }
+
+private:
+    bool m_bValid = false;
+    unsigned m_nGeneration = 0;
+    QString m_text;
+    QFont m_font;
+    int m_nWidth = 0;
+    int m_nHeight = 0;
+    CCaptionLayout m_layout;
+};

@@ -7,7 +7,6 @@
 #include <QPointer>
 #include <QProxyStyle>
 #include <QSignalBlocker>
-#include <QStringListModel>
 
 namespace {
 
@@ -37,15 +36,32 @@ QStyle* DropBelowStyle() {
 
 } // namespace
 
-CDropDown::CDropDown(QWidget* pParent) : QComboBox(pParent), m_pRows(new QStringListModel(this)) {
+CDropDown::CDropDown(QWidget* pParent) : QComboBox(pParent) {
     setEditable(false);
-    // A full refill through a string-list model is a single reset; the width comes from the
-    // form template, so nothing needs to measure the rows.
-    setModel(m_pRows);
-    setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    setMinimumContentsLength(0);
-    setStyle(DropBelowStyle());
-    view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // The combo's own item model stays: replacing it (setModel) rewires a dozen signals by
+    // name for every drop-down at start-up, which costs more than all later refills.
+    // No view(), setStyle() or setSizeAdjustPolicy() here: each of them makes the popup (a
+    // window with its own list view) at once, for every drop-down on the form. Made on first
+    // opening instead, see showPopup.
+}
+
+QSize CDropDown::sizeHint() const {
+    // The form template places the drop-down; a hint from its rows would measure every row.
+    return size();
+}
+
+QSize CDropDown::minimumSizeHint() const {
+    return size();
+}
+
+void CDropDown::showPopup() {
+    // The style only changes how the popup opens; the closed drop-down draws the same.
+    if (style() != DropBelowStyle()) {
+        setStyle(DropBelowStyle());
+        // The list scrolls rather than growing to the screen's height.
+        view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
+    QComboBox::showPopup();
 }
 
 void CDropDown::ShowList(const CChoiceList& list) {
@@ -80,8 +96,9 @@ void CDropDown::Refill(const std::vector<std::string>& items) {
         rows.append(QString::fromStdString(item));
     }
     const QSignalBlocker blocker(this);
-    // The reset leaves row 0 current; ShowList sets the real current row next.
-    m_pRows->setStringList(rows);
+    // One bulk insert; ShowList sets the real current row next.
+    clear();
+    addItems(rows);
     m_shownItems = items;
     m_bFilled = true;
 }

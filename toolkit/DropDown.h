@@ -7,7 +7,6 @@
 #include <vector>
 
 class CChoiceList;
-class QStringListModel;
 
 // A non-editable drop-down list that shows a CChoiceList. It remembers what it shows, so
 // showing an unchanged list again touches no widget state at all: a model change runs
@@ -22,10 +21,13 @@ public:
     // Selects row nIndex (-1: none) without raising a pick.
     void ShowCurrent(int nIndex);
 
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    void showPopup() override;
+
 private:
     void Refill(const std::vector<std::string>& items);
 
-    QStringListModel* m_pRows;
     // What the rows were last filled from; valid once m_bFilled.
     bool m_bFilled = false;
     const CChoiceList* m_pShownList = nullptr;

@@ -50,7 +50,7 @@ void CFormLabel::paintEvent(QPaintEvent* /*pEvent*/) {
     PrepareControlPaint(*this, *m_pForm, ControlKind::Label);
     // Set by hand rather than by QLabel: one font height per line and breaks at blanks only,
     // which is what the form's layout was drawn for.
-    const CCaptionLayout layout = LayOutCaption(text(), font(), width(), height());
+    const CCaptionLayout& layout = m_layout.Get(text(), font(), width(), height());
     QPainter painter(this);
     painter.setFont(layout.font);
     painter.setPen(palette().color(QPalette::WindowText));
@@ -91,9 +91,14 @@ void CFormGroupBox::paintEvent(QPaintEvent* /*pEvent*/) {
     // An etched frame whose top edge runs through the middle of the caption.
     const QFontMetrics fmForm(font());
     const int nInset = fmForm.averageCharWidth();
-    const CCaptionLayout layout =
-        LayOutCaption(title(), font(), width() - 4 * nInset, fmForm.height());
+    const CCaptionLayout& layout =
+        m_layout.Get(title(), font(), width() - 4 * nInset, fmForm.height());
     const QFontMetrics fm(layout.font);
+    if (m_nCaptionFor != m_layout.Generation()) {
+        m_caption = layout.lines.join(QLatin1Char(' '));
+        m_nCaptionWidth = fm.horizontalAdvance(m_caption);
+        m_nCaptionFor = m_layout.Generation();
+    }
     const int nTop = fmForm.height() / 2;
     QPainter painter(this);
     const QRect frame = rect().adjusted(0, nTop, -2, -2);
@@ -101,17 +106,15 @@ void CFormGroupBox::paintEvent(QPaintEvent* /*pEvent*/) {
     painter.drawRect(frame);
     painter.setPen(palette().color(QPalette::Light));
     painter.drawRect(frame.translated(1, 1));
-    const QString caption = layout.lines.join(QLatin1Char(' '));
-    if (caption.isEmpty()) {
+    if (m_caption.isEmpty()) {
         return;
     }
-    const int nCaptionWidth = fm.horizontalAdvance(caption);
-    const QRect captionRect(nInset, 0, nCaptionWidth + nInset, fmForm.height());
+    const QRect captionRect(nInset, 0, m_nCaptionWidth + nInset, fmForm.height());
     painter.fillRect(captionRect, palette().brush(QPalette::Window));
     painter.setFont(layout.font);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(
-        QPoint(nInset + nInset / 2, (fmForm.height() + fm.ascent() - fm.descent()) / 2), caption);
+        QPoint(nInset + nInset / 2, (fmForm.height() + fm.ascent() - fm.descent()) / 2), m_caption);
 }
 
 CFormField::CFormField(CForm* pForm) : QLineEdit(pForm), m_pForm(pForm) {

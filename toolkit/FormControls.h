@@ -1,5 +1,6 @@
 #pragma once
 
+#include "toolkit/CaptionLayout.h"
 #include "toolkit/FormTemplate.h"
 
 #include <QGroupBox>
@@ -28,6 +29,7 @@ protected:
 private:
     CForm* m_pForm;
     bool m_bPressed = false;
+    CCaptionLayoutCache m_layout;
 };
 
 // A frame with a caption, drawn around its neighbours; it is their sibling, never their parent.
@@ -41,6 +43,11 @@ protected:
 
 private:
     CForm* m_pForm;
+    CCaptionLayoutCache m_layout;
+    // The caption on one line and its width, for m_layout's generation m_nCaptionFor.
+    unsigned m_nCaptionFor = 0;
+    QString m_caption;
+    int m_nCaptionWidth = 0;
 };
 
 class CFormField : public QLineEdit {

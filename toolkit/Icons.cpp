@@ -1,5 +1,7 @@
 #include "toolkit/Icons.h"
 
+#include <QImageReader>
+
 namespace {
 
 QString& Location() {
@@ -10,7 +12,12 @@ QString& Location() {
 } // namespace
 
 QPixmap LoadImageResource(int id) {
-    return QPixmap(Location() + QString::number(id) + QStringLiteral(".png"));
+    // Told the format and not to guess, the reader goes straight to Qt's own PNG reader.
+    // Left to guess, it first loads every installed image plugin (gif, ico, jpeg and its
+    // library here; more on other systems) to ask each whether it reads PNG.
+    QImageReader reader(Location() + QString::number(id) + QStringLiteral(".png"), "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImageReader(&reader);
 }
 
 QIcon LoadIconResource(int id) {

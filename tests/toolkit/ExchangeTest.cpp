@@ -44,9 +44,8 @@ TEST(Exchange, ChoiceListRefillsTheWidgetOnlyWhenItsItemsChange) {
     QSignalSpy inserts(pRows, &QAbstractItemModel::rowsInserted);
     QSignalSpy removals(pRows, &QAbstractItemModel::rowsRemoved);
     QSignalSpy edits(pRows, &QAbstractItemModel::dataChanged);
-    const auto refills = [&] {
-        return resets.size() + inserts.size() + removals.size() + edits.size();
-    };
+    // A refill empties the rows and inserts the new ones in bulk: one insertion each.
+    const auto refills = [&] { return resets.size() + inserts.size() + edits.size(); };
 
     load();       // unchanged
     list.Reset(); // touched, but the same rows again
@@ -56,6 +55,7 @@ TEST(Exchange, ChoiceListRefillsTheWidgetOnlyWhenItsItemsChange) {
     list.SetCurSel(2);
     load();
     EXPECT_EQ(refills(), 0);
+    EXPECT_EQ(removals.size(), 0);
     EXPECT_EQ(pList->currentIndex(), 2);
 
     list.Add("3");
