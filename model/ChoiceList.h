@@ -25,7 +25,6 @@ public:
     void Enable(bool bEnable) { m_bEnabled = bEnable; }
     bool IsEnabled() const { return m_bEnabled; }
 
-    bool IsSorted() const { return m_order == Order::Sorted; }
     const std::vector<std::string>& Items() const { return m_items; }
     // Changes whenever the items are touched (copies included) and is never shared by two
     // item states, so a viewer can skip comparing a list whose revision it has seen.

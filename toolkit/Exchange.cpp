@@ -12,9 +12,13 @@
 
 namespace {
 
-// A binding to a control the form does not have is a programming error; failing the
+// The control a binding runs on; nullptr once the exchange has failed, so later bindings do
+// nothing. A binding to a control the form does not have is a programming error; failing the
 // exchange makes it visible instead of silently leaving the data stale.
 template <typename Widget> Widget* BoundControl(CExchange& ex, int id, const char* pKind) {
+    if (ex.Failed()) {
+        return nullptr;
+    }
     auto* pWidget = qobject_cast<Widget*>(ex.PrepareControl(id));
     if (pWidget == nullptr) {
         qWarning("form binding: control %d is not a %s", id, pKind);
@@ -74,9 +78,6 @@ QWidget* CExchange::PrepareControl(int nControlId) {
 }
 
 void ExchangeListText(CExchange& ex, int id, std::string& value, CChoiceList& list) {
-    if (ex.Failed()) {
-        return;
-    }
     auto* pDropDown = BoundControl<CDropDown>(ex, id, "drop-down");
     if (pDropDown == nullptr) {
         return;
@@ -116,9 +117,6 @@ void ValidateMaxChars(CExchange& ex, const std::string& value, int nMax) {
 }
 
 void ExchangeChoiceList(CExchange& ex, int id, const CChoiceList& list) {
-    if (ex.Failed()) {
-        return;
-    }
     auto* pDropDown = BoundControl<CDropDown>(ex, id, "drop-down");
     if (pDropDown != nullptr && !ex.m_bSaveAndValidate) {
         pDropDown->ShowList(list);
@@ -126,9 +124,6 @@ void ExchangeChoiceList(CExchange& ex, int id, const CChoiceList& list) {
 }
 
 void ExchangeIndex(CExchange& ex, int id, int32_t& index, const CChoiceList& list) {
-    if (ex.Failed()) {
-        return;
-    }
     auto* pDropDown = BoundControl<CDropDown>(ex, id, "drop-down");
     if (pDropDown == nullptr) {
         return;
@@ -142,9 +137,6 @@ void ExchangeIndex(CExchange& ex, int id, int32_t& index, const CChoiceList& lis
 }
 
 void ExchangeInt(CExchange& ex, int id, int32_t& value) {
-    if (ex.Failed()) {
-        return;
-    }
     auto* pField = BoundControl<QLineEdit>(ex, id, "field");
     if (pField == nullptr) {
         return;

@@ -85,9 +85,6 @@ void COrvane_CalcDlg::DoDataExchange(CExchange& ex) {
     for (auto& [id, text] : m_strLabels) {
         ExchangeCaption(ex, id, text);
     }
-    if (!ex.m_bSaveAndValidate && !ex.Failed()) {
-        UpdateAccessibleNames();
-    }
 }
 
 void COrvane_CalcDlg::UpdateAccessibleNames() {
@@ -147,6 +144,8 @@ void COrvane_CalcDlg::OnLanguageChanged() {
         SetItemText(kCloseId, FromUtf8(Labels::kCloseButton.Text(nLanguage)));
     }
     UpdateData(false);
+    // The label texts change only here, so the names screen readers announce follow here.
+    UpdateAccessibleNames();
 }
 
 QBrush COrvane_CalcDlg::OnCtlColor(CCtlColor& dc, QWidget* pControl, ControlKind kind) {
